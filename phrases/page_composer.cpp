@@ -7,6 +7,21 @@
 
 namespace velqora {
 
+namespace {
+
+// Pages being written right now: more than one when clicks nest pages.
+int pagesInProgress = 0;
+
+class PageInProgress {
+ public:
+  PageInProgress() { ++pagesInProgress; }
+  ~PageInProgress() { --pagesInProgress; }
+  PageInProgress(const PageInProgress&) = delete;
+  PageInProgress& operator=(const PageInProgress&) = delete;
+};
+
+}  // namespace
+
 std::mt19937& RandomSource() {
   static std::mt19937 engine;
   return engine;
@@ -19,6 +34,7 @@ std::int32_t drawBetween(std::int32_t low, std::int32_t high) {
 }
 
 void composePage(OutputBox& box, const PendingEventPump& processPendingEvents) {
+  PageInProgress page;
   for (int turn = 1; turn <= LinesPerPage; ++turn) {
     // An empty list has no line to draw; its page is ten bare wishes.
     auto n = phraseLineCount > 0 ? drawBetween(1, phraseLineCount) : 0;
@@ -44,6 +60,9 @@ void onMainWindowCreated(OutputBox& box, const PendingEventPump& processPendingE
 }
 
 void onAnotherPageClicked(OutputBox& box, const PendingEventPump& processPendingEvents) {
+  // A flood of queued clicks would otherwise nest pages until the stack
+  // overflows; past the limit a click is absorbed, as if it came too late.
+  if (pagesInProgress >= MaxNestedPages) return;
   box.clearText();
   composePage(box, processPendingEvents);
 }

@@ -11,6 +11,11 @@
 namespace velqora {
 
 constexpr int LinesPerPage = 10;
+// A click during a page writes a whole page inside it, one stack level
+// deeper. People clicking fast reach two or three levels; sixteen leaves them
+// far behind while keeping the stack, a few kilobytes a level through the
+// window system, bounded under any flood of clicks.
+constexpr int MaxNestedPages = 16;
 // "平安" in code page 936, then CR LF.
 constexpr std::string_view PhraseSuffix = "\xC6\xBD\xB0\xB2\r\n";
 

@@ -138,6 +138,28 @@ TEST_P(ClickDuringTurn, LeavesTheNestedPageThenTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(Turns, ClickDuringTurn, testing::Range(1, 11));
 
+TEST_F(PageComposer, ClicksOnEveryTurnNestOnlySoDeepAndLeaveWholeLines) {
+  loadPhraseList("n\r\n");
+  RecordingOutputBox box;
+  int depth = 0, deepest = 0, clicks = 0;
+  PendingEventPump pump = [&] {
+    // Every pump finds another click queued, as under a flood.
+    if (++clicks > 100000) return;
+    ++depth;
+    deepest = std::max(deepest, depth);
+    onAnotherPageClicked(box, pump);
+    --depth;
+  };
+  onAnotherPageClicked(box, pump);
+
+  // The pump of page k runs at depth k; the click at the deepest is absorbed.
+  EXPECT_EQ(deepest, MaxNestedPages);
+  auto lines = linesOf(box.text());
+  EXPECT_GE(lines.size(), static_cast<std::size_t>(LinesPerPage));
+  for (const auto& line : lines) EXPECT_EQ(line, "n" + Suffix);
+  // Below the limit, nesting still works as before: see ClickDuringTurn.
+}
+
 class WindowClosedDuringTurn : public PageComposer, public testing::WithParamInterface<int> {};
 
 TEST_P(WindowClosedDuringTurn, StopsThePageAtOnce) {

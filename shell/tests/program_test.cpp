@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -128,6 +129,91 @@ TEST_F(RunningVelqora, CloseEndsTheProcessWithExitCodeZero) {
   DWORD exitCode = 99;
   GetExitCodeProcess(process_.hProcess, &exitCode);
   EXPECT_EQ(exitCode, 0u);
+}
+
+// What automation tools, stuck keys and careless pastes can do to it.
+class StressedVelqora : public RunningVelqora {
+ protected:
+  bool answers() {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 60000, &result) != 0;
+  }
+  // Waits until every queued click has been handled: the box holds at least
+  // a page and has stopped changing. While clicks are absorbed deep in the
+  // nesting, the box holds one line and is still; once they are gone, the
+  // pages unwind in a moment.
+  void waitUntilSettled() {
+    const auto start = GetTickCount();
+    std::wstring previous;
+    for (int calm = 0; calm < 5 && GetTickCount() - start < 60000;) {
+      Sleep(100);
+      auto now = windowText(edit_);
+      calm = now == previous && linesOf(now).size() >= 10 ? calm + 1 : 0;
+      previous = std::move(now);
+    }
+  }
+  DWORD closeAndWait() {
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD exitCode = 99;
+    GetExitCodeProcess(process_.hProcess, &exitCode);
+    return exitCode;
+  }
+};
+
+TEST_F(StressedVelqora, FloodOfClicksLeavesItAnsweringWithWholeLines) {
+  const auto start = GetTickCount();
+  for (int i = 0; i < 5000; ++i) ASSERT_TRUE(PostMessageW(button_, BM_CLICK, 0, 0));
+  ASSERT_TRUE(answers()) << "no answer during the flood";
+  printf("answering %lu ms after 5000 clicks were queued\n", GetTickCount() - start);
+  waitUntilSettled();
+  printf("5000 queued clicks handled within %lu ms\n", GetTickCount() - start);
+  ASSERT_TRUE(answers()) << "no answer after the flood";
+  const auto lines = checkedPage().size();
+  printf("the box holds %zu whole lines\n", lines);
+  EXPECT_GE(lines, 10u);
+  EXPECT_EQ(closeAndWait(), 0u);
+}
+
+class ClickAndCloseQueuedTogether : public StressedVelqora,
+                                    public testing::WithParamInterface<bool> {};
+
+TEST_P(ClickAndCloseQueuedTogether, EndsWithExitCodeZero) {
+  if (GetParam()) {
+    SendMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(IsIconic(window_));
+  }
+  PostMessageW(button_, BM_CLICK, 0, 0);
+  EXPECT_EQ(closeAndWait(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, ClickAndCloseQueuedTogether, testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Minimised" : "Shown"; });
+
+TEST_F(StressedVelqora, ClickAfterAHugePasteWritesOneFreshPage) {
+  std::wstring pasted;
+  const std::wstring line = L"粘贴的很长的文字\r\n";
+  while (pasted.size() * sizeof(wchar_t) < 10 * 1024 * 1024) pasted += line;
+  // Pasted as a user does: through the clipboard, read by the box itself.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  ASSERT_TRUE(SetClipboardData(CF_UNICODETEXT, memory));
+  CloseClipboard();
+  auto start = GetTickCount();
+  SendMessageW(edit_, WM_PASTE, 0, 0);
+  printf("10 MB pasted in %lu ms\n", GetTickCount() - start);
+  ASSERT_GT(SendMessageW(edit_, WM_GETTEXTLENGTH, 0, 0), 5000000);
+
+  start = GetTickCount();
+  SendMessageW(button_, BM_CLICK, 0, 0);
+  printf("page after the paste written in %lu ms\n", GetTickCount() - start);
+  auto page = checkedPage();
+  EXPECT_EQ(page.size(), 10u);
+  EXPECT_EQ(windowText(edit_).find(L"粘贴"), std::wstring::npos);
+  EXPECT_EQ(closeAndWait(), 0u);
 }
 
 // The executable's resources, read as data.
