@@ -15,6 +15,8 @@ ensure_packages() {
 
 # The host build of the core and its tests.
 NATIVE_PACKAGES=(cmake make g++ libgtest-dev googletest)
+# The core's tests under sanitizers, and the fuzzer.
+SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows programs, and Wine with a display and a CJK font to run them.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb fonts-wqy-zenhei)
 

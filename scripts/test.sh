@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test in one CTest run: the core's tests
-# natively, the window's and the program's under Wine (64-bit build), and the
-# headers of both executables.
+# natively and again under ASan and UBSan with a minute of fuzzing, the
+# window's and the program's tests under Wine (64-bit build), and the headers
+# of both executables.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-ensure_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+ensure_packages "${NATIVE_PACKAGES[@]}" "${SANITIZER_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 build_preset windows-x86 -DVELQORA_WERROR=$werror
 build_preset windows-x64 -DVELQORA_WERROR=$werror
-build_preset native -DVELQORA_WERROR=$werror \
-  "-DVELQORA_WINDOWS_TEST_DIRS=$PWD/build/windows-x64/shell/tests;$PWD/build/windows-x86/shell/tests"
+build_preset native-asan -DVELQORA_WERROR=$werror
+build_preset native -DVELQORA_WERROR=$werror "-DVELQORA_EXTRA_TEST_DIRS=$(
+  printf '%s;' "$PWD"/build/native-asan/phrases/{tests,fuzz} "$PWD"/build/windows-{x64,x86}/shell/tests)"
 
 # The window tests expect a 1920x1080 screen of their own.
 start_display
