@@ -16,21 +16,40 @@ constexpr char LineFeed = '\n';
 
 bool opensDoubleByteCharacter(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
 
+// A plain loop with a narrow counter: compilers turn it into vector code,
+// several times faster than std::count's pointer-sized one on this data.
+std::size_t countLineFeeds(std::string_view text) {
+  std::size_t total = 0;
+  constexpr std::size_t Chunk = 1 << 16;  // a 32-bit counter cannot overflow
+  for (std::size_t start = 0; start < text.size(); start += Chunk) {
+    const auto end = std::min(text.size(), start + Chunk);
+    std::uint32_t count = 0;
+    for (std::size_t i = start; i < end; ++i) count += text[i] == LineFeed;
+    total += count;
+  }
+  return total;
+}
+
 }  // namespace
 
 LineList splitLines(std::string_view text) {
   LineList lines;
+  if (text.empty()) return lines;
+  // Every member but the last ends at a line feed: one allocation does.
+  lines.reserve(countLineFeeds(text) + 1);
   std::size_t pieceStart = 0;
   std::size_t scan = 0;
   while (text.size() - scan >= 2) {
-    if (text[scan] == CarriageReturn && text[scan + 1] == LineFeed) {
+    if (opensDoubleByteCharacter(text[scan])) {
+      // A lead byte takes its trail byte with it, so a trail byte of 0x0D is
+      // never taken for the start of a line break.
+      scan += 2;
+    } else if (text[scan] == CarriageReturn && text[scan + 1] == LineFeed) {
       lines.push_back(text.substr(pieceStart, scan - pieceStart));
       scan += 2;
       pieceStart = scan;
     } else {
-      // Stepping over a lead byte together with its trail byte keeps a trail
-      // byte of 0x0D from being taken for the start of a line break.
-      scan += opensDoubleByteCharacter(text[scan]) ? 2 : 1;
+      ++scan;
     }
   }
   if (pieceStart < text.size()) lines.push_back(text.substr(pieceStart));
@@ -39,7 +58,7 @@ LineList splitLines(std::string_view text) {
 
 std::int32_t countLines(std::string_view text) {
   if (text.empty()) return 0;
-  auto lineFeeds = std::count(text.begin(), text.end(), LineFeed);
+  auto lineFeeds = countLineFeeds(text);
   if (text.back() != LineFeed) ++lineFeeds;
   return static_cast<std::int32_t>(lineFeeds);
 }
@@ -49,7 +68,7 @@ void makePhraseText(std::string_view block) {
   // has none, so this keeps all of it.
   auto text = block.substr(0, block.find('\0'));
   // The old lines point into the old text: they go with it.
-  phraseLines = LineList();
+  LineList().swap(phraseLines);
   phraseLineCount = 0;
   phraseText.assign(text.data(), text.size());
 }
@@ -65,9 +84,11 @@ void loadPhraseList(std::string_view block) {
 }
 
 void releasePhraseList() {
-  phraseLines = LineList();
+  // Swapping with empty containers gives their memory back; clearing would
+  // keep it.
+  LineList().swap(phraseLines);
   phraseLineCount = 0;
-  phraseText = std::string();
+  std::string().swap(phraseText);
 }
 
 std::string_view phraseLine(std::int32_t n) {

@@ -14,7 +14,7 @@ ensure_packages() {
 }
 
 # The host build of the core and its tests.
-NATIVE_PACKAGES=(cmake make g++ libgtest-dev googletest)
+NATIVE_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev)
 # The core's tests under sanitizers, and the fuzzer.
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows programs, and Wine with a display and a CJK font to run them.
