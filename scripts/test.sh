@@ -14,7 +14,8 @@ build_preset windows-x86 -DVELQORA_WERROR=$werror
 build_preset windows-x64 -DVELQORA_WERROR=$werror
 build_preset native-asan -DVELQORA_WERROR=$werror
 build_preset native -DVELQORA_WERROR=$werror "-DVELQORA_EXTRA_TEST_DIRS=$(
-  printf '%s;' "$PWD"/build/native-asan/phrases/{tests,fuzz} "$PWD"/build/windows-{x64,x86}/shell/tests)"
+  printf "%s;" "$PWD"/build/native-asan/phrases/{tests,fuzz} "$PWD"/build/windows-{x64,x86}/shell/tests \
+    "$PWD"/build/windows-x64/bench)"
 
 # The window tests expect a 1920x1080 screen of their own.
 start_display
