@@ -1,10 +1,13 @@
 // The yardstick for start-up: Velqora's window and controls, built with the
-// same flags, but no word list and no page.
+// same flags and started the same way, but no word list and no page.
+#include <commctrl.h>
 #include <windows.h>
 
 #include "main_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   velqora::shell::MainWindow mainWindow;
   if (!velqora::shell::createMainWindow(instance, mainWindow)) return 1;
   ShowWindow(mainWindow.window, SW_SHOW);

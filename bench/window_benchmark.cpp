@@ -58,8 +58,8 @@ struct Running {
   double startupMs = -1;
 };
 
-// Starts a program and waits for its window: visible, and for Velqora
-// holding its first page.
+// Starts a program and waits for its window: visible, answering, and for
+// Velqora holding its first page.
 Running start(const std::wstring& path, int linesWanted) {
   Running running;
   STARTUPINFOW startup{};
@@ -74,8 +74,10 @@ Running start(const std::wstring& path, int linesWanted) {
     Search search{running.process.dwProcessId, nullptr};
     EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
     if (search.window) {
+      // Both programs are asked for their text, so both are timed to the
+      // same point: shown, and answering from their event loop.
       HWND edit = FindWindowExW(search.window, nullptr, L"Edit", nullptr);
-      if (linesWanted == 0 || (edit && linesIn(edit) >= linesWanted)) {
+      if (edit && linesIn(edit) >= linesWanted) {
         running.startupMs = nowMs() - begin;
         running.window = search.window;
         break;

@@ -13,26 +13,7 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine="$(command -v wine64 || command -v wine)"
-
-start_display() {
-  local fd_file
-  fd_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$fd_file" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=":$(head -n1 "$fd_file")"
-  rm -f "$fd_file"
-}
-
-stop_display() {
-  # The Wine server keeps a connection to the display: end it first.
-  "$(dirname "$wine")/wineserver" -k 2>/dev/null || wineserver -k 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
-}
+source "$here/../scripts/display.sh"
 
 make_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
@@ -56,16 +37,18 @@ make_prefix() {
     # Wine links its UI fonts to SimSun for Chinese text, as Windows does:
     # the CJK font under that file name fills in for it.
     ln -sf /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc "$WINEPREFIX/drive_c/windows/Fonts/simsun.ttc"
+    # The caption buttons are glyphs of Wine's Marlett font.
+    ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
     "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
     rm -f "$reg"
     touch "$WINEPREFIX/.velqora-ready"
   fi
   flock -u 9
+  exec 9>&-
 }
 
 winepath_of() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
 
-xvfb_pid=""
 if [ -z "${DISPLAY:-}" ]; then
   start_display
   trap stop_display EXIT

@@ -20,27 +20,6 @@ SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows programs, and Wine with a display and a CJK font to run them.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb fonts-wqy-zenhei)
 
-# Starts a private 1920x1080 X display and exports DISPLAY; stop_display
-# ends it, with the Wine server that used it.
-start_display() {
-  local fd_file
-  fd_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
-  DISPLAY_PID=$!
-  for _ in $(seq 100); do
-    [ -s "$fd_file" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=":$(head -n1 "$fd_file")"
-  rm -f "$fd_file"
-}
-
-stop_display() {
-  WINEPREFIX="${VELQORA_WINEPREFIX:-$PWD/build/wineprefix}" /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill "$DISPLAY_PID" 2>/dev/null || true
-  wait "$DISPLAY_PID" 2>/dev/null || true
-}
-
 # Configures and builds one preset, quietly unless something goes wrong.
 build_preset() {
   local preset=$1

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/display.sh
 ensure_packages "${WINDOWS_PACKAGES[@]}" cmake make imagemagick
 build_preset windows-x86
 build_preset windows-x64
@@ -20,12 +21,13 @@ trap stop_display EXIT
 cmake/wine-run.sh --prepare
 cmake/wine-run.sh "$program" &
 program_pid=$!
-# The window is shown only once its first page is written: wait for it.
+# The window is shown only once its first page is written: wait until the
+# empty desktop (one colour) shows it.
 for _ in $(seq 120); do
   sleep 0.5
   import -window root -crop 469x596+725+242 +repage build/screenshot.png 2>/dev/null || continue
   colours=$(convert build/screenshot.png -format %k info:)
-  [ "$colours" -gt 100 ] && break
+  [ "$colours" -gt 40 ] && break
 done
 sleep 1
 import -window root -crop 469x596+725+242 +repage build/screenshot.png

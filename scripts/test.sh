@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/display.sh
 ensure_packages "${NATIVE_PACKAGES[@]}" "${SANITIZER_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
 werror=OFF
