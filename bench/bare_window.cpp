@@ -1,7 +1,8 @@
 // The yardstick for start-up: Velqora's window and controls, built with the
 // same flags and started the same way, but no word list and no page.
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs the types of windows.h first.
+#include <commctrl.h>
 
 #include "main_window.h"
 
