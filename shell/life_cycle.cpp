@@ -1,3 +1,5 @@
+// Start-up in its fixed order, the event loop, the pump the page writer
+// calls between lines, and the exit routine.
 #include "life_cycle.h"
 
 #include <commctrl.h>
@@ -16,8 +18,6 @@ void dispatch(const MSG& message) {
   DispatchMessageW(&message);
 }
 
-void releasePhraseListAtExit() { releasePhraseList(); }
-
 }  // namespace
 
 void processPendingEvents() {
@@ -32,7 +32,8 @@ bool startVelqora(HINSTANCE instance, MainWindow& mainWindow) {
   InitCommonControlsEx(&controls);
 
   releasePhraseList();
-  static const bool registered = std::atexit(releasePhraseListAtExit) == 0;
+  // Once per process, however often the window is made (tests make several).
+  static const bool registered = std::atexit(releasePhraseList) == 0;
   (void)registered;
 
   if (!createMainWindow(instance, mainWindow)) return false;

@@ -1,3 +1,4 @@
+// Code page 936 to UTF-16, for everything the core hands to the window.
 #include "text_conversion.h"
 
 #include <windows.h>
