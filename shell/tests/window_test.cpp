@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <map>
 
 #include "life_cycle.h"
@@ -32,6 +33,54 @@ bool quitQueuedWithCode(WPARAM code) {
   MSG message;
   return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && message.wParam == code;
 }
+
+// A control's class and its rectangle in the window's client area.
+void expectControl(HWND control, const wchar_t* className, ControlRect expected) {
+  wchar_t actualClass[16]{};
+  GetClassNameW(control, actualClass, 16);
+  EXPECT_STREQ(actualClass, className);
+  RECT rect = rectInParent(control);
+  EXPECT_EQ(rect.left, expected.left);
+  EXPECT_EQ(rect.top, expected.top);
+  EXPECT_EQ(rect.right - rect.left, expected.width);
+  EXPECT_EQ(rect.bottom - rect.top, expected.height);
+}
+
+// Style bits that must be set and bits that must be clear.
+void expectStyle(HWND window, std::initializer_list<DWORD> set,
+                 std::initializer_list<DWORD> clear) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  for (DWORD bit : set) EXPECT_EQ(style & bit, bit) << "missing " << std::hex << bit;
+  for (DWORD bit : clear) EXPECT_EQ(style & bit, 0u) << "unwanted " << std::hex << bit;
+}
+
+// A window drawn into a bitmap of its own, as WM_PRINT paints it.
+class DrawnWindow {
+ public:
+  DrawnWindow(HWND window, int width, int height)
+      : screen_(GetDC(nullptr)),
+        dc_(CreateCompatibleDC(screen_)),
+        bitmap_(CreateCompatibleBitmap(screen_, width, height)),
+        previous_(SelectObject(dc_, bitmap_)) {
+    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc_),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  }
+  ~DrawnWindow() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+    ReleaseDC(nullptr, screen_);
+  }
+  DrawnWindow(const DrawnWindow&) = delete;
+  DrawnWindow& operator=(const DrawnWindow&) = delete;
+  COLORREF pixel(int x, int y) const { return GetPixel(dc_, x, y); }
+
+ private:
+  HDC screen_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ previous_;
+};
 
 // Every line of the box is a whole wish; returns how many there are.
 std::size_t checkedPageLines(HWND edit) {
@@ -68,15 +117,8 @@ TEST_F(VelqoraWindow, IsTheFixedCentredWindowOfTheDesign) {
   EXPECT_EQ(outer.bottom, 828);
 
   EXPECT_EQ(windowText(window()), L"VelqoraVER1.0 - 你喜欢的,才是平安!");
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE));
-  for (DWORD bit : {DWORD{WS_CAPTION}, DWORD{WS_SYSMENU}, DWORD{WS_MINIMIZEBOX},
-                    DWORD{WS_CLIPCHILDREN}, DWORD{WS_VISIBLE}}) {
-    EXPECT_EQ(style & bit, bit) << std::hex << bit;
-  }
-  for (DWORD bit :
-       {DWORD{WS_THICKFRAME}, DWORD{WS_MAXIMIZEBOX}, DWORD{WS_POPUP}, DWORD{WS_CHILD}}) {
-    EXPECT_EQ(style & bit, 0u) << std::hex << bit;
-  }
+  expectStyle(window(), {WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_CLIPCHILDREN, WS_VISIBLE},
+              {WS_THICKFRAME, WS_MAXIMIZEBOX, WS_POPUP, WS_CHILD});
   // The system adds WS_EX_WINDOWEDGE to every captioned window; nothing else.
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE));
   EXPECT_EQ(exStyle & ~static_cast<DWORD>(WS_EX_WINDOWEDGE), 0u) << std::hex << exStyle;
@@ -131,43 +173,20 @@ TEST_F(VelqoraWindow, CannotBeResizedOrMaximisedButMovedMinimisedAndClosed) {
 }
 
 TEST_F(VelqoraWindow, OutputBoxHasItsPlaceStylesLimitAndColours) {
-  wchar_t className[16]{};
-  GetClassNameW(edit(), className, 16);
-  EXPECT_STREQ(className, L"Edit");
-  RECT rect = rectInParent(edit());
-  EXPECT_EQ(rect.left, 0);
-  EXPECT_EQ(rect.top, 0);
-  EXPECT_EQ(rect.right - rect.left, 440);
-  EXPECT_EQ(rect.bottom - rect.top, 504);
-
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(edit(), GWL_STYLE));
-  for (DWORD bit : {DWORD{WS_CHILD}, DWORD{WS_CLIPSIBLINGS}, DWORD{ES_MULTILINE},
-                    DWORD{ES_AUTOVSCROLL}, DWORD{ES_WANTRETURN}, DWORD{ES_CENTER}}) {
-    EXPECT_EQ(style & bit, bit) << std::hex << bit;
-  }
-  for (DWORD bit : {DWORD{WS_VSCROLL}, DWORD{WS_HSCROLL}, DWORD{ES_AUTOHSCROLL}, DWORD{ES_READONLY},
-                    DWORD{ES_PASSWORD}, DWORD{ES_UPPERCASE}, DWORD{ES_LOWERCASE},
-                    DWORD{ES_NOHIDESEL}, DWORD{ES_RIGHT}}) {
-    EXPECT_EQ(style & bit, 0u) << std::hex << bit;
-  }
+  expectControl(edit(), L"Edit", {0, 0, 440, 504});
+  expectStyle(edit(),
+              {WS_CHILD, WS_CLIPSIBLINGS, ES_MULTILINE, ES_AUTOVSCROLL, ES_WANTRETURN, ES_CENTER},
+              {WS_VSCROLL, WS_HSCROLL, ES_AUTOHSCROLL, ES_READONLY, ES_PASSWORD, ES_UPPERCASE,
+               ES_LOWERCASE, ES_NOHIDESEL, ES_RIGHT});
   // An edit control takes WS_BORDER off its style and draws the border
   // itself; no 3D edge. Drawn, it is one pixel of line, then the white box.
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(edit(), GWL_EXSTYLE));
   EXPECT_EQ(exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0u);
-  HDC screen = GetDC(nullptr);
-  HDC drawn = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 440, 504);
-  auto previous = SelectObject(drawn, bitmap);
-  SendMessageW(edit(), WM_PRINT, reinterpret_cast<WPARAM>(drawn),
-               PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  const DrawnWindow drawn(edit(), 440, 504);
   const COLORREF white = RGB(255, 255, 255);
-  for (int x : {0, 439}) EXPECT_NE(GetPixel(drawn, x, 495), white) << "border at x " << x;
-  EXPECT_NE(GetPixel(drawn, 220, 503), white) << "border at the bottom";
-  for (int x : {1, 2, 438}) EXPECT_EQ(GetPixel(drawn, x, 495), white) << "x " << x;
-  SelectObject(drawn, previous);
-  DeleteObject(bitmap);
-  DeleteDC(drawn);
-  ReleaseDC(nullptr, screen);
+  for (int x : {0, 439}) EXPECT_NE(drawn.pixel(x, 495), white) << "border at x " << x;
+  EXPECT_NE(drawn.pixel(220, 503), white) << "border at the bottom";
+  for (int x : {1, 2, 438}) EXPECT_EQ(drawn.pixel(x, 495), white) << "x " << x;
   EXPECT_GE(static_cast<DWORD>(SendMessageW(edit(), EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu);
 
   HDC dc = CreateCompatibleDC(nullptr);
@@ -202,22 +221,12 @@ TEST_F(VelqoraWindow, OutputBoxFontIsBoldItalic29PixelMicrosoftYaHei) {
 }
 
 TEST_F(VelqoraWindow, ButtonHasItsPlaceCaptionStyleAndFont) {
-  wchar_t className[16]{};
-  GetClassNameW(button(), className, 16);
-  EXPECT_STREQ(className, L"Button");
-  RECT rect = rectInParent(button());
-  EXPECT_EQ(rect.left, 16);
-  EXPECT_EQ(rect.top, 512);
-  EXPECT_EQ(rect.right - rect.left, 416);
-  EXPECT_EQ(rect.bottom - rect.top, 32);
+  expectControl(button(), L"Button", {16, 512, 416, 32});
   EXPECT_EQ(windowText(button()), L"再来一页");
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(button(), GWL_STYLE));
   EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON));
-  for (DWORD bit : {DWORD{WS_CHILD}, DWORD{WS_CLIPSIBLINGS}, DWORD{BS_CENTER}, DWORD{BS_VCENTER},
-                    DWORD{BS_MULTILINE}}) {
-    EXPECT_EQ(style & bit, bit) << std::hex << bit;
-  }
-  EXPECT_EQ(style & (BS_BITMAP | BS_ICON), 0u);
+  expectStyle(button(), {WS_CHILD, WS_CLIPSIBLINGS, BS_CENTER, BS_VCENTER, BS_MULTILINE},
+              {BS_BITMAP, BS_ICON});
   EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(button(), WM_GETFONT, 0, 0)),
             GetStockObject(DEFAULT_GUI_FONT));
 }
